@@ -1,0 +1,41 @@
+// The square dark metal case an instrument sits in, and the screw heads
+// that hold it to the panel. Light falls from the upper left.
+#pragma once
+
+#include <cairo.h>
+
+#include "kit_colours.h"
+#include "kit_geometry.h"
+
+namespace vexmoor::art {
+
+enum class Corners { bevelled, rounded };
+
+struct Case {
+    double x = 0, y = 0;  // top-left corner
+    double size = 0;      // width and height
+    double corner = 8;    // bevel leg or rounding radius
+    Corners corners = Corners::rounded;
+    Rgb metal = kCaseMetal;
+    double edge = 1.5;    // width of the lit and shaded rim
+};
+
+void draw_case(cairo_t* cr, const Case& c);
+
+enum class ScrewHead { slotted, cross };
+
+struct Screw {
+    Point centre{};
+    double radius = 3;
+    ScrewHead head = ScrewHead::slotted;
+    double turn = 45;  // dial angle of the slot (or of one arm of the cross)
+    Rgb metal = kScrewMetal;
+};
+
+void draw_screw(cairo_t* cr, const Screw& s);
+
+// One screw in each corner of the case, `inset` from its edges, each turned
+// a little differently as real screws are.
+void draw_corner_screws(cairo_t* cr, const Case& c, double inset, double radius, ScrewHead head);
+
+}  // namespace vexmoor::art

@@ -1,0 +1,87 @@
+// The drawing kit's conventions that every recipe leans on: which way dial
+// angles run, which way needles point, and that the fonts load.
+#include <gtest/gtest.h>
+
+#include "canvas.h"
+#include "kit_dial.h"
+#include "kit_needle.h"
+
+namespace vexmoor::art {
+namespace {
+
+bool drawn(const Image& image, int x, int y) { return image.at(x, y) != kUndrawn; }
+
+TEST(Kit, DialAnglesRunClockwiseFromStraightUp) {
+    const struct {
+        double degrees;
+        Point expected;
+    } cases[] = {{0, {10, 0}}, {90, {20, 10}}, {180, {10, 20}}, {270, {0, 10}}, {45, {17.0711, 2.9289}}};
+    for (const auto& c : cases) {
+        const Point p = on_circle({10, 10}, 10, c.degrees);
+        EXPECT_NEAR(p.x, c.expected.x, 1e-4) << c.degrees;
+        EXPECT_NEAR(p.y, c.expected.y, 1e-4) << c.degrees;
+    }
+}
+
+TEST(Kit, TicksStandAtTheirAngles) {
+    Canvas canvas(21, 21);
+    draw_ticks(canvas.cr(), {.centre = {10.5, 10.5}, .outer = 10, .length = 4, .width = 1.5, .at = {90},
+                             .colour = kMarking});
+    const Image image = canvas.flatten(kDialFace, 0.5);
+    EXPECT_TRUE(drawn(image, 18, 10)) << "right of the centre";
+    EXPECT_FALSE(drawn(image, 2, 10));
+    EXPECT_FALSE(drawn(image, 10, 2));
+    EXPECT_FALSE(drawn(image, 14, 10)) << "the tick is only 4 long";
+}
+
+TEST(Kit, NeedlesPointWhereTheySay) {
+    const Needle right{.pointing = Pointing::right, .axis = 4.5, .tail = 4, .counterweight = 3, .hub = 12,
+                       .hub_radius = 2.5, .arm = 2, .blade = 3, .taper = 30, .tip = 38};
+    Needle up = right;
+    up.pointing = Pointing::up;
+    up.tail = 41 - right.tail, up.hub = 41 - right.hub, up.taper = 41 - right.taper, up.tip = 41 - right.tip;
+
+    Canvas across(41, 9), upright(9, 41);
+    draw_needle(across.cr(), right);
+    draw_needle(upright.cr(), up);
+    const Image a = across.flatten(kDialFace, 0.5), u = upright.flatten(kDialFace, 0.5);
+    const struct {
+        int along;   // column of `across`; 40 minus the row of `upright`
+        int across;  // row of `across`; column of `upright`
+        bool drawn;
+    } cases[] = {
+        {1, 4, true},    // counterweight
+        {4, 2, true},
+        {8, 4, true},    // arm
+        {8, 2, false},   // beside the arm
+        {12, 2, true},   // hub
+        {20, 4, true},   // blade
+        {20, 6, false},  // beside the blade
+        {36, 4, true},   // near the point
+        {36, 3, false},  // the point narrows
+        {39, 4, false},  // past the point
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(drawn(a, c.along, c.across), c.drawn) << "pointing right at column " << c.along;
+        EXPECT_EQ(drawn(u, c.across, 40 - c.along), c.drawn) << "pointing up at row " << 40 - c.along;
+    }
+}
+
+TEST(Kit, LabelsAreDrawnCentred) {
+    Canvas canvas(40, 20);
+    draw_label(canvas.cr(), {20, 10}, "88", 12, Typeface::sans_bold, kMarking);
+    const Image image = canvas.flatten(kDialFace, 0.5);
+    int left = 40, right = -1, top = 20, bottom = -1;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+            if (drawn(image, x, y)) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, 0) << "no ink";
+    EXPECT_NEAR((left + right + 1) / 2.0, 20, 1.0);
+    EXPECT_NEAR((top + bottom + 1) / 2.0, 10, 1.0);
+}
+
+}  // namespace
+}  // namespace vexmoor::art
