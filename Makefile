@@ -25,9 +25,7 @@ win32: native
 	@cmake --build $(WIN32) -j $(JOBS)
 
 test: all
-	@scripts/wine-prefix $(abspath $(BUILD))/wine
 	cd $(NATIVE) && ctest --output-on-failure
-	cd $(WIN32) && ctest --output-on-failure
 
 clean:
 	rm -rf $(BUILD)

@@ -10,3 +10,5 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_subdirectory(resources/art)
+add_subdirectory(panel)
+add_subdirectory(tests/module)
