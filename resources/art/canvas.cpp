@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace vexmoor::art {
 
@@ -34,6 +35,23 @@ void Canvas::fill(int x, int y, int w, int h, Rgb colour) {
     for (int row = std::max(y, 0); row < std::min(y + h, height_); ++row)
         for (int col = std::max(x, 0); col < std::min(x + w, width_); ++col)
             reinterpret_cast<std::uint32_t*>(data + row * stride)[col] = argb;
+    cairo_surface_mark_dirty(surface_);
+}
+
+void Canvas::copy(int x, int y, int w, int h, int to_x, int to_y) {
+    cairo_surface_flush(surface_);
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    auto pixel = [&](int col, int row) { return reinterpret_cast<std::uint32_t*>(data + row * stride) + col; };
+    auto inside = [&](int col, int row) { return col >= 0 && col < width_ && row >= 0 && row < height_; };
+    // Taken whole first, so that a copy overlapping its source reads the original.
+    std::vector<std::uint32_t> taken;
+    for (int row = y; row < y + h; ++row)
+        for (int col = x; col < x + w; ++col) taken.push_back(inside(col, row) ? *pixel(col, row) : 0);
+    for (int row = 0; row < h; ++row)
+        for (int col = 0; col < w; ++col)
+            if (inside(to_x + col, to_y + row))
+                *pixel(to_x + col, to_y + row) = taken[std::size_t(row) * std::size_t(w) + std::size_t(col)];
     cairo_surface_mark_dirty(surface_);
 }
 

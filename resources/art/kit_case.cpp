@@ -5,8 +5,10 @@
 namespace vexmoor::art {
 namespace {
 
-void case_outline(cairo_t* cr, double x, double y, double size, double corner, Corners corners) {
-    const double r = corner, x1 = x + size, y1 = y + size;
+double height_of(const Case& c) { return c.height > 0 ? c.height : c.size; }
+
+void case_outline(cairo_t* cr, double x, double y, double width, double height, double corner, Corners corners) {
+    const double r = corner, x1 = x + width, y1 = y + height;
     cairo_new_path(cr);
     if (corners == Corners::bevelled) {
         cairo_move_to(cr, x + r, y);
@@ -30,28 +32,31 @@ void case_outline(cairo_t* cr, double x, double y, double size, double corner, C
 }  // namespace
 
 void draw_case(cairo_t* cr, const Case& c) {
-    cairo_save(cr);
-    case_outline(cr, c.x, c.y, c.size, c.corner, c.corners);
-    cairo_pattern_t* body = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + c.size);
-    add_stop(body, 0, mix(c.metal, kCaseEdgeLight, 0.18));
-    add_stop(body, 1, mix(c.metal, kCaseEdgeDark, 0.25));
-    cairo_set_source(cr, body);
-    cairo_fill(cr);
-    cairo_pattern_destroy(body);
+    const double h = height_of(c);
+    auto outline = [&] { case_outline(cr, c.x, c.y, c.size, h, c.corner, c.corners); };
+    // Body and rim reach past the outline and are cut to it once, so the
+    // corners keep their true curve.
+    paint_within(cr, outline, [&] {
+        cairo_pattern_t* body = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + h);
+        add_stop(body, 0, mix(c.metal, kCaseEdgeLight, 0.18));
+        add_stop(body, 1, mix(c.metal, kCaseEdgeDark, 0.25));
+        cairo_set_source(cr, body);
+        cairo_paint(cr);
+        cairo_pattern_destroy(body);
 
-    // The rim: lit along the top and left, in shade along the bottom and right.
-    const double half = c.edge / 2;
-    case_outline(cr, c.x + half, c.y + half, c.size - c.edge, c.corner - half * 0.6, c.corners);
-    cairo_pattern_t* rim = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + c.size);
-    add_stop(rim, 0.0, kCaseEdgeLight);
-    add_stop(rim, 0.45, mix(kCaseEdgeLight, c.metal, 0.7));
-    add_stop(rim, 0.55, mix(kCaseEdgeDark, c.metal, 0.5));
-    add_stop(rim, 1.0, kCaseEdgeDark);
-    cairo_set_source(cr, rim);
-    cairo_set_line_width(cr, c.edge);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(rim);
-    cairo_restore(cr);
+        // The rim, `edge` wide inside the outline: lit along the top and
+        // left, in shade along the bottom and right.
+        outline();
+        cairo_pattern_t* rim = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + h);
+        add_stop(rim, 0.0, kCaseEdgeLight);
+        add_stop(rim, 0.45, mix(kCaseEdgeLight, c.metal, 0.7));
+        add_stop(rim, 0.55, mix(kCaseEdgeDark, c.metal, 0.5));
+        add_stop(rim, 1.0, kCaseEdgeDark);
+        cairo_set_source(cr, rim);
+        cairo_set_line_width(cr, 2 * c.edge);
+        cairo_stroke(cr);
+        cairo_pattern_destroy(rim);
+    });
 }
 
 void draw_screw(cairo_t* cr, const Screw& s) {
@@ -84,9 +89,9 @@ void draw_screw(cairo_t* cr, const Screw& s) {
 }
 
 void draw_corner_screws(cairo_t* cr, const Case& c, double inset, double radius, ScrewHead head) {
-    const double near = inset, far = c.size - inset;
-    const Point at[] = {{c.x + near, c.y + near}, {c.x + far, c.y + near},
-                        {c.x + near, c.y + far}, {c.x + far, c.y + far}};
+    const double near = inset, right = c.size - inset, bottom = height_of(c) - inset;
+    const Point at[] = {{c.x + near, c.y + near}, {c.x + right, c.y + near},
+                        {c.x + near, c.y + bottom}, {c.x + right, c.y + bottom}};
     const double turns[] = {35, 80, 10, 60};
     for (int i = 0; i < 4; ++i)
         draw_screw(cr, {.centre = at[i], .radius = radius, .head = head, .turn = turns[i], .metal = kScrewMetal});

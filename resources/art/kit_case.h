@@ -1,5 +1,6 @@
-// The square dark metal case an instrument sits in, and the screw heads
-// that hold it to the panel. Light falls from the upper left.
+// The dark metal case an instrument sits in (square, or an upright plate),
+// and the screw heads that hold it to the panel. Light falls from the upper
+// left.
 #pragma once
 
 #include <cairo.h>
@@ -13,7 +14,8 @@ enum class Corners { bevelled, rounded };
 
 struct Case {
     double x = 0, y = 0;  // top-left corner
-    double size = 0;      // width and height
+    double size = 0;      // width, and height too unless `height` is given
+    double height = 0;    // 0: as tall as it is wide
     double corner = 8;    // bevel leg or rounding radius
     Corners corners = Corners::rounded;
     Rgb metal = kCaseMetal;

@@ -1,6 +1,7 @@
 #include "kit_text.h"
 
 #include <array>
+#include <cmath>
 #include <numbers>
 #include <string>
 
@@ -42,13 +43,14 @@ cairo_font_face_t* load(Typeface face) {
 
 }  // namespace
 
-void use_font(cairo_t* cr, Typeface face, double size) {
+void use_font(cairo_t* cr, Typeface face, double size, Hinting hinting) {
     cairo_set_font_face(cr, load(face));
     cairo_set_font_size(cr, size);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    const bool full = hinting == Hinting::full;
+    cairo_font_options_set_hint_style(options, full ? CAIRO_HINT_STYLE_FULL : CAIRO_HINT_STYLE_SLIGHT);
+    cairo_font_options_set_hint_metrics(options, full ? CAIRO_HINT_METRICS_ON : CAIRO_HINT_METRICS_OFF);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
 }
@@ -70,6 +72,14 @@ void show_centred(cairo_t* cr, Point centre, std::string_view text, double degre
     cairo_move_to(cr, -e.x_bearing - e.width / 2, -e.y_bearing - e.height / 2);
     cairo_show_text(cr, s.c_str());
     cairo_restore(cr);
+}
+
+void show_from_left(cairo_t* cr, Point start, std::string_view text) {
+    const std::string s(text);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, s.c_str(), &e);
+    cairo_move_to(cr, std::round(start.x) - e.x_bearing, std::round(start.y - e.y_bearing - e.height / 2));
+    cairo_show_text(cr, s.c_str());
 }
 
 }  // namespace vexmoor::art

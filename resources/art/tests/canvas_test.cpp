@@ -50,5 +50,27 @@ TEST(Canvas, FlattenCases) {
     }
 }
 
+TEST(Canvas, CopyRepeatsAPartPixelForPixel) {
+    const struct {
+        const char* what;
+        int to_x;
+    } cases[] = {{"beside it", 12}, {"overlapping it", 4}, {"partly beyond the edge", 20}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Canvas canvas(26, 11);
+        cairo_arc(canvas.cr(), 5.5, 5.3, 4.2, 0, 7);
+        cairo_set_source_rgba(canvas.cr(), 0.9, 0.5, 0.1, 0.8);
+        cairo_fill(canvas.cr());
+        const Image before = canvas.flatten(kBackdrop, 0.2);
+        canvas.copy(0, 0, 11, 11, c.to_x, 0);
+        const Image after = canvas.flatten(kBackdrop, 0.2);
+        for (int y = 0; y < 11; ++y) {
+            for (int x = 0; x < c.to_x; ++x) EXPECT_EQ(after.at(x, y), before.at(x, y)) << "left alone at " << x << "," << y;
+            for (int x = 0; x < 11 && c.to_x + x < 26; ++x)
+                EXPECT_EQ(after.at(c.to_x + x, y), before.at(x, y)) << "copied from " << x << "," << y;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace vexmoor::art

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "canvas.h"
+#include "kit_case.h"
 #include "kit_dial.h"
+#include "kit_frame.h"
 #include "kit_needle.h"
 
 namespace vexmoor::art {
@@ -81,6 +83,48 @@ TEST(Kit, LabelsAreDrawnCentred) {
     ASSERT_GE(right, 0) << "no ink";
     EXPECT_NEAR((left + right + 1) / 2.0, 20, 1.0);
     EXPECT_NEAR((top + bottom + 1) / 2.0, 10, 1.0);
+}
+
+TEST(Kit, LabelsFromTheLeftStartOnTheirColumn) {
+    Canvas canvas(30, 20);
+    use_font(canvas.cr(), Typeface::sans_bold, 8, Hinting::full);
+    set_colour(canvas.cr(), kMarking);
+    show_from_left(canvas.cr(), {10, 10}, "DN");
+    const Image image = canvas.flatten(kDialFace, 0.01);  // any ink at all
+    int left = 30, top = 20, bottom = -1;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            if (drawn(image, x, y)) left = std::min(left, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    EXPECT_EQ(left, 10);
+    EXPECT_NEAR((top + bottom + 1) / 2.0, 10, 0.5);
+}
+
+TEST(Kit, TallCasesRoundAllFourCorners) {
+    Canvas canvas(20, 40);
+    draw_case(canvas.cr(), {.x = 0, .y = 0, .size = 20, .height = 40, .corner = 5});
+    const Image image = canvas.flatten(kCaseMetal, 0.5);
+    for (const auto& [x, y] : {std::pair{0, 0}, std::pair{19, 0}, std::pair{0, 39}, std::pair{19, 39}})
+        EXPECT_FALSE(drawn(image, x, y)) << "corner " << x << "," << y;
+    for (const auto& [x, y] : {std::pair{10, 0}, std::pair{0, 20}, std::pair{19, 20}, std::pair{10, 39}})
+        EXPECT_TRUE(drawn(image, x, y)) << "edge " << x << "," << y;
+}
+
+TEST(Kit, RaisedFramesAreLitFromTheUpperLeft) {
+    Canvas canvas(30, 30);
+    draw_frame(canvas.cr(), {.x = 3, .y = 3, .width = 24, .height = 24, .band = 3, .colour = Rgb{100, 100, 100}});
+    const Image image = canvas.flatten(kUndrawn, 0.5);
+    auto grey = [&](int x, int y) { return image.at(x, y).g; };
+    EXPECT_GT(grey(15, 3), grey(15, 26)) << "outer slope: top lit, bottom in shade";
+    EXPECT_GT(grey(3, 15), grey(26, 15)) << "outer slope: left lit, right in shade";
+    EXPECT_LT(grey(15, 5), grey(15, 24)) << "inner slope: the other way";
+    EXPECT_LT(grey(5, 15), grey(24, 15)) << "inner slope: the other way";
+    // The mitred corners are whole, with no seam toward the backdrop.
+    for (int i = 3; i < 6; ++i) {
+        EXPECT_GT(grey(i, i), 40) << "upper left mitre at " << i;
+        EXPECT_GT(grey(29 - i, 29 - i), 20) << "lower right mitre at " << 29 - i;
+    }
+    EXPECT_FALSE(drawn(image, 15, 15)) << "the window is left open";
+    EXPECT_FALSE(drawn(image, 1, 1)) << "nothing outside";
 }
 
 }  // namespace
