@@ -5,8 +5,8 @@
 namespace vexmoor::art {
 namespace {
 
-void case_outline(cairo_t* cr, double x, double y, double size, double corner, Corners corners) {
-    const double r = corner, x1 = x + size, y1 = y + size;
+void case_outline(cairo_t* cr, double x, double y, double w, double h, double corner, Corners corners) {
+    const double r = corner, x1 = x + w, y1 = y + h;
     cairo_new_path(cr);
     if (corners == Corners::bevelled) {
         cairo_move_to(cr, x + r, y);
@@ -29,10 +29,13 @@ void case_outline(cairo_t* cr, double x, double y, double size, double corner, C
 
 }  // namespace
 
+double case_height(const Case& c) { return c.height > 0 ? c.height : c.size; }
+
 void draw_case(cairo_t* cr, const Case& c) {
+    const double h = case_height(c);
     cairo_save(cr);
-    case_outline(cr, c.x, c.y, c.size, c.corner, c.corners);
-    cairo_pattern_t* body = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + c.size);
+    case_outline(cr, c.x, c.y, c.size, h, c.corner, c.corners);
+    cairo_pattern_t* body = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + h);
     add_stop(body, 0, mix(c.metal, kCaseEdgeLight, 0.18));
     add_stop(body, 1, mix(c.metal, kCaseEdgeDark, 0.25));
     cairo_set_source(cr, body);
@@ -41,8 +44,8 @@ void draw_case(cairo_t* cr, const Case& c) {
 
     // The rim: lit along the top and left, in shade along the bottom and right.
     const double half = c.edge / 2;
-    case_outline(cr, c.x + half, c.y + half, c.size - c.edge, c.corner - half * 0.6, c.corners);
-    cairo_pattern_t* rim = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + c.size);
+    case_outline(cr, c.x + half, c.y + half, c.size - c.edge, h - c.edge, c.corner - half * 0.6, c.corners);
+    cairo_pattern_t* rim = cairo_pattern_create_linear(c.x, c.y, c.x + c.size, c.y + h);
     add_stop(rim, 0.0, kCaseEdgeLight);
     add_stop(rim, 0.45, mix(kCaseEdgeLight, c.metal, 0.7));
     add_stop(rim, 0.55, mix(kCaseEdgeDark, c.metal, 0.5));
@@ -61,6 +64,7 @@ void draw_screw(cairo_t* cr, const Screw& s) {
                                                         c.x, c.y, s.radius);
     add_stop(head, 0, mix(s.metal, Rgb{255, 255, 255}, 0.35));
     add_stop(head, 1, mix(s.metal, kCaseEdgeDark, 0.45));
+    cairo_new_path(cr);  // whatever was drawn last may have left a current point
     cairo_arc(cr, c.x, c.y, s.radius, 0, 2 * std::numbers::pi);
     cairo_set_source(cr, head);
     cairo_fill_preserve(cr);
@@ -84,9 +88,9 @@ void draw_screw(cairo_t* cr, const Screw& s) {
 }
 
 void draw_corner_screws(cairo_t* cr, const Case& c, double inset, double radius, ScrewHead head) {
-    const double near = inset, far = c.size - inset;
-    const Point at[] = {{c.x + near, c.y + near}, {c.x + far, c.y + near},
-                        {c.x + near, c.y + far}, {c.x + far, c.y + far}};
+    const double right = c.size - inset, bottom = case_height(c) - inset;
+    const Point at[] = {{c.x + inset, c.y + inset}, {c.x + right, c.y + inset},
+                        {c.x + inset, c.y + bottom}, {c.x + right, c.y + bottom}};
     const double turns[] = {35, 80, 10, 60};
     for (int i = 0; i < 4; ++i)
         draw_screw(cr, {.centre = at[i], .radius = radius, .head = head, .turn = turns[i], .metal = kScrewMetal});

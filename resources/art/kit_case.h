@@ -13,7 +13,8 @@ enum class Corners { bevelled, rounded };
 
 struct Case {
     double x = 0, y = 0;  // top-left corner
-    double size = 0;      // width and height
+    double size = 0;      // width, and height unless `height` is given
+    double height = 0;    // for a case taller or shorter than it is wide
     double corner = 8;    // bevel leg or rounding radius
     Corners corners = Corners::rounded;
     Rgb metal = kCaseMetal;
@@ -21,6 +22,9 @@ struct Case {
 };
 
 void draw_case(cairo_t* cr, const Case& c);
+
+// The case's height: `height`, or `size` for a square case.
+double case_height(const Case& c);
 
 enum class ScrewHead { slotted, cross };
 
