@@ -5,7 +5,9 @@
 #include "recipes.h"
 
 #define VEXART_INSTRUMENTS(X) \
-    X(round_knob)
+    X(round_knob)        \
+    X(turn_indicator)    \
+    X(attitude)
 
 namespace vexmoor::art {
 
