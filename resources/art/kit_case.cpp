@@ -5,8 +5,6 @@
 namespace vexmoor::art {
 namespace {
 
-double height_of(const Case& c) { return c.height > 0 ? c.height : c.size; }
-
 void case_outline(cairo_t* cr, double x, double y, double width, double height, double corner, Corners corners) {
     const double r = corner, x1 = x + width, y1 = y + height;
     cairo_new_path(cr);
@@ -31,8 +29,10 @@ void case_outline(cairo_t* cr, double x, double y, double width, double height, 
 
 }  // namespace
 
+double case_height(const Case& c) { return c.height > 0 ? c.height : c.size; }
+
 void draw_case(cairo_t* cr, const Case& c) {
-    const double h = height_of(c);
+    const double h = case_height(c);
     auto outline = [&] { case_outline(cr, c.x, c.y, c.size, h, c.corner, c.corners); };
     // Body and rim reach past the outline and are cut to it once, so the
     // corners keep their true curve.
@@ -66,6 +66,7 @@ void draw_screw(cairo_t* cr, const Screw& s) {
                                                         c.x, c.y, s.radius);
     add_stop(head, 0, mix(s.metal, Rgb{255, 255, 255}, 0.35));
     add_stop(head, 1, mix(s.metal, kCaseEdgeDark, 0.45));
+    cairo_new_path(cr);  // whatever was drawn last may have left a current point
     cairo_arc(cr, c.x, c.y, s.radius, 0, 2 * std::numbers::pi);
     cairo_set_source(cr, head);
     cairo_fill_preserve(cr);
@@ -89,7 +90,7 @@ void draw_screw(cairo_t* cr, const Screw& s) {
 }
 
 void draw_corner_screws(cairo_t* cr, const Case& c, double inset, double radius, ScrewHead head) {
-    const double near = inset, right = c.size - inset, bottom = height_of(c) - inset;
+    const double near = inset, right = c.size - inset, bottom = case_height(c) - inset;
     const Point at[] = {{c.x + near, c.y + near}, {c.x + right, c.y + near},
                         {c.x + near, c.y + bottom}, {c.x + right, c.y + bottom}};
     const double turns[] = {35, 80, 10, 60};

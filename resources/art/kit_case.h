@@ -24,6 +24,9 @@ struct Case {
 
 void draw_case(cairo_t* cr, const Case& c);
 
+// The case's height: `height`, or `size` for a square case.
+double case_height(const Case& c);
+
 enum class ScrewHead { slotted, cross };
 
 struct Screw {

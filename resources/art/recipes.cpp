@@ -6,6 +6,8 @@
 
 #define VEXART_INSTRUMENTS(X) \
     X(round_knob)              \
+    X(turn_indicator)          \
+    X(attitude)                \
     X(landing_gear)            \
     X(flaps)
 

@@ -127,5 +127,35 @@ TEST(Kit, RaisedFramesAreLitFromTheUpperLeft) {
     EXPECT_FALSE(drawn(image, 1, 1)) << "nothing outside";
 }
 
+TEST(Kit, CasesMayBeWiderThanTheyAreTall) {
+    Canvas canvas(30, 24);
+    const Case wide{.x = 0, .y = 0, .size = 30, .height = 20, .corner = 4, .corners = Corners::rounded};
+    EXPECT_EQ(case_height(wide), 20);
+    EXPECT_EQ(case_height(Case{.size = 30}), 30) << "square unless a height is given";
+    draw_case(canvas.cr(), wide);
+    draw_corner_screws(canvas.cr(), wide, 5, 2, ScrewHead::slotted);
+    const Image image = canvas.flatten(kCaseMetal, 0.5);
+    for (int x = 2; x < 28; ++x) {
+        EXPECT_TRUE(drawn(image, x, 19)) << "bottom row, column " << x;
+        EXPECT_FALSE(drawn(image, x, 21)) << "below the case, column " << x;
+    }
+    EXPECT_FALSE(drawn(image, 0, 0)) << "rounded corner";
+    EXPECT_FALSE(drawn(image, 29, 19)) << "rounded corner";
+    // The lower screws sit 5 pixels above the bottom edge.
+    const Rgb screw = image.at(25, 15), beside = image.at(15, 15);
+    EXPECT_GT(screw.r + screw.g + screw.b, beside.r + beside.g + beside.b + 60);
+}
+
+TEST(Kit, ScrewsStartAFreshOutline) {
+    // Text leaves cairo a current point; a screw drawn next must not join it.
+    Canvas canvas(40, 12);
+    canvas.fill(0, 0, 40, 12, kDialFace);
+    draw_label(canvas.cr(), {6, 6}, "8", 8, Typeface::sans_bold, kMarking);
+    draw_screw(canvas.cr(), {.centre = {34, 6}, .radius = 3, .head = ScrewHead::slotted, .turn = 0});
+    const Image image = canvas.flatten(kDialFace, 0.5);
+    for (int x = 13; x < 29; ++x)
+        for (int y = 0; y < 12; ++y) EXPECT_EQ(image.at(x, y), kDialFace) << "between them at " << x << "," << y;
+}
+
 }  // namespace
 }  // namespace vexmoor::art

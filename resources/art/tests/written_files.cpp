@@ -5,6 +5,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "dib.h"
+#include "output.h"
+
 namespace vexmoor::art::test {
 namespace fs = std::filesystem;
 
@@ -30,6 +33,11 @@ std::uint16_t u16(const std::vector<std::uint8_t>& b, std::size_t at) {
 fs::path art_dir() { return from_environment("VEXART_DIR"); }
 fs::path contact_sheet() { return from_environment("VEXART_SHEET"); }
 fs::path vexart() { return from_environment("VEXART"); }
+
+Bitmap written_bitmap(std::uint16_t id) {
+    const fs::path path = art_dir() / bitmap_file_name(id);
+    return decode_bmp(read_file(path), path.string());
+}
 
 std::map<std::uint16_t, fs::path> bitmap_files(const fs::path& dir) {
     static const std::regex name("bmp_([0-9a-f]{4})\\.bmp");

@@ -6,6 +6,8 @@
 #include <map>
 #include <vector>
 
+#include "bitmap.h"
+
 namespace vexmoor::art::test {
 
 // The directory the build wrote the bitmaps into (VEXART_DIR).
@@ -14,6 +16,9 @@ std::filesystem::path art_dir();
 std::filesystem::path contact_sheet();
 // The generator itself (VEXART).
 std::filesystem::path vexart();
+
+// The bitmap the build wrote for `id`, decoded.
+Bitmap written_bitmap(std::uint16_t id);
 
 // Every bmp_XXXX.bmp in `dir`, by id.
 std::map<std::uint16_t, std::filesystem::path> bitmap_files(const std::filesystem::path& dir);
