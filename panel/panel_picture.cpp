@@ -5,8 +5,14 @@
 #include "panel/cairo_image.h"
 
 namespace vexmoor::panel {
+namespace {
+
+int zoom_of(const PanelLayout& layout) { return std::clamp(layout.zoom, 1, 8); }
+
+}  // namespace
 
 PanelPlan plan_panel(std::span<const PanelGauge> gauges, const PanelLayout& layout) {
+    const int zoom = zoom_of(layout);
     const int columns = std::max(1, layout.columns);
     const int margin = std::max(0, layout.margin);
     const int label = layout.labels ? kLabelHeight : 0;
@@ -18,8 +24,8 @@ PanelPlan plan_panel(std::span<const PanelGauge> gauges, const PanelLayout& layo
         const std::size_t end = std::min(gauges.size(), (row + 1) * columns);
         for (std::size_t i = row * columns; i < end; ++i) {
             plan.places.push_back({x, top});
-            x += gauges[i].picture.width + margin;
-            row_height = std::max(row_height, gauges[i].picture.height);
+            x += zoom * gauges[i].picture.width + margin;
+            row_height = std::max(row_height, zoom * gauges[i].picture.height);
         }
         plan.width = std::max(plan.width, x);
         top += row_height + label + margin;
@@ -32,6 +38,7 @@ PanelPlan plan_panel(std::span<const PanelGauge> gauges, const PanelLayout& layo
 
 RgbaImage lay_out_panel(std::span<const PanelGauge> gauges, const PanelLayout& layout) {
     const PanelPlan plan = plan_panel(gauges, layout);
+    const int zoom = zoom_of(layout);
     Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, plan.width, plan.height));
     Context cr(cairo_create(surface.get()));
     auto source = [&](Rgba c) { cairo_set_source_rgba(cr.get(), c.r / 255.0, c.g / 255.0, c.b / 255.0, c.a / 255.0); };
@@ -43,17 +50,23 @@ RgbaImage lay_out_panel(std::span<const PanelGauge> gauges, const PanelLayout& l
     for (std::size_t i = 0; i < gauges.size(); ++i) {
         const RgbaImage& picture = gauges[i].picture;
         const IntPoint at = plan.places[i];
+        const int width = zoom * picture.width, height = zoom * picture.height;
         if (picture.width > 0 && picture.height > 0) {
             Surface gauge = to_surface(picture);
-            cairo_set_source_surface(cr.get(), gauge.get(), at.x, at.y);
+            cairo_save(cr.get());
+            cairo_translate(cr.get(), at.x, at.y);
+            cairo_scale(cr.get(), zoom, zoom);
+            cairo_set_source_surface(cr.get(), gauge.get(), 0, 0);
+            cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_NEAREST);
             cairo_paint(cr.get());
+            cairo_restore(cr.get());
         }
         if (layout.labels && !gauges[i].name.empty()) {
             cairo_text_extents_t extents;
             cairo_text_extents(cr.get(), gauges[i].name.c_str(), &extents);
             source(layout.text);
-            cairo_move_to(cr.get(), at.x + (picture.width - extents.width) / 2 - extents.x_bearing,
-                          at.y + picture.height + kLabelHeight - 3);
+            cairo_move_to(cr.get(), at.x + (width - extents.width) / 2 - extents.x_bearing,
+                          at.y + height + kLabelHeight - 3);
             cairo_show_text(cr.get(), gauges[i].name.c_str());
         }
     }

@@ -21,6 +21,7 @@ struct PanelLayout {
     int columns = 4;        // gauges per row
     int margin = 12;        // pixels around and between gauges
     bool labels = true;     // names under the gauges
+    int zoom = 1;           // each gauge pixel drawn as zoom x zoom (1 to 8)
     Rgba panel{34, 36, 40, 255};
     Rgba text{200, 200, 190, 255};
 };
@@ -28,8 +29,9 @@ struct PanelLayout {
 inline constexpr int kLabelHeight = 14;  // pixels under a gauge for its name
 
 // Where each gauge goes: top-left corners in order, and the panel's size.
-// Each row is as tall as its tallest gauge (plus a label line); gauges of a
-// row are aligned at the top. Columns below 1 count as 1.
+// Each row is as tall as its tallest (zoomed) gauge plus a label line;
+// gauges of a row are aligned at the top. Columns below 1 count as 1, a
+// zoom outside 1 to 8 as the nearest of them.
 struct PanelPlan {
     int width = 0;
     int height = 0;
