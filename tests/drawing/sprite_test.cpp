@@ -41,6 +41,7 @@ const Placement kPlacements[] = {
 
 TEST(Sprite, NoCardPixelOutsideItsWindow) {
     const Bitmap face = windowed_face();
+    int picture_number = 0;
     for (const Placement& p : kPlacements) {
         SCOPED_TRACE(std::to_string(p.rotation) + " degrees, travel " + std::to_string(p.travel_x) + ", " +
                      std::to_string(p.travel_y));
@@ -51,6 +52,7 @@ TEST(Sprite, NoCardPixelOutsideItsWindow) {
         scene.states[card].travel_x = p.travel_x;
         scene.states[card].travel_y = p.travel_y;
         const RgbaImage picture = scene.render();
+        keep_picture(picture, "sprite_window_" + std::to_string(++picture_number));
         int card_pixels = 0;
         for (int y = 0; y < 60; ++y) {
             for (int x = 0; x < 60; ++x) {
