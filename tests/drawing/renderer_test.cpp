@@ -51,6 +51,18 @@ TEST(Renderer, UndrawnCornersOfTheBackgroundStayTransparent) {
     EXPECT_EQ(picture.at(1, 0), opaque(kGrey));
 }
 
+TEST(Renderer, EachElementIsDrawnOverThoseBeforeIt) {
+    Scene scene(solid(10, 10, kGrey));
+    scene.add(ElementKind::kStaticImage, 0x1010, {0, 0});
+    scene.add(ElementKind::kStaticImage, 0x1020, {2, 2});
+    scene.bitmap(0x1010, solid(4, 4, kRed));
+    scene.bitmap(0x1020, solid(4, 4, kGreen));
+    const RgbaImage picture = scene.render();
+    EXPECT_EQ(picture.at(1, 1), opaque(kRed));
+    EXPECT_EQ(picture.at(3, 3), opaque(kGreen));
+    EXPECT_EQ(picture.at(5, 5), opaque(kGreen));
+}
+
 TEST(Renderer, HiddenElementsAreSkippedTheirChildrenStillDrawn) {
     Scene scene(solid(10, 10, kGrey));
     const std::size_t red = scene.add(ElementKind::kStaticImage, 0x1010, {0, 0});
