@@ -1,8 +1,10 @@
 #include "panel/panel_picture.h"
 
 #include <algorithm>
+#include <string>
 
 #include "panel/cairo_image.h"
+#include "panel/error.h"
 
 namespace vexmoor::panel {
 namespace {
@@ -40,6 +42,10 @@ RgbaImage lay_out_panel(std::span<const PanelGauge> gauges, const PanelLayout& l
     const PanelPlan plan = plan_panel(gauges, layout);
     const int zoom = zoom_of(layout);
     Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, plan.width, plan.height));
+    if (const cairo_status_t status = cairo_surface_status(surface.get()); status != CAIRO_STATUS_SUCCESS) {
+        throw Error("a panel picture of " + std::to_string(plan.width) + " x " + std::to_string(plan.height) +
+                    " pixels cannot be made (" + cairo_status_to_string(status) + ")");
+    }
     Context cr(cairo_create(surface.get()));
     auto source = [&](Rgba c) { cairo_set_source_rgba(cr.get(), c.r / 255.0, c.g / 255.0, c.b / 255.0, c.a / 255.0); };
     source(Rgba{layout.panel.r, layout.panel.g, layout.panel.b, 255});
