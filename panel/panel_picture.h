@@ -41,7 +41,8 @@ PanelPlan plan_panel(std::span<const PanelGauge> gauges, const PanelLayout& layo
 
 // The panel picture: opaque, the gauges blended over the panel colour (their
 // transparent corners show the panel). Native only: the text goes through
-// cairo. An empty list gives a panel of just its margins.
+// cairo. An empty list gives a panel of just its margins; a panel too large
+// for cairo (over 32767 pixels a side) is an Error.
 RgbaImage lay_out_panel(std::span<const PanelGauge> gauges, const PanelLayout& layout = {});
 
 }  // namespace vexmoor::panel
