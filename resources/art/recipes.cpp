@@ -9,7 +9,8 @@
     X(turn_indicator)          \
     X(attitude)                \
     X(landing_gear)            \
-    X(flaps)
+    X(flaps)                   \
+    X(altimeter)
 
 namespace vexmoor::art {
 
