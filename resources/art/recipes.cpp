@@ -10,7 +10,8 @@
     X(attitude)                \
     X(landing_gear)            \
     X(flaps)                   \
-    X(altimeter)
+    X(altimeter)               \
+    X(airspeed)
 
 namespace vexmoor::art {
 
