@@ -1,5 +1,6 @@
 #include "kit_case.h"
 
+#include <cstdint>
 #include <numbers>
 
 namespace vexmoor::art {
@@ -27,6 +28,69 @@ void case_outline(cairo_t* cr, double x, double y, double width, double height, 
     cairo_close_path(cr);
 }
 
+// A fixed sequence of numbers in [0, 1): the same wear every run.
+class Scatter {
+public:
+    explicit Scatter(std::uint32_t seed) : seed_(seed) {}
+    double operator()() {
+        seed_ = seed_ * 1664525u + 1013904223u;
+        return double(seed_ >> 8) / double(1u << 24);
+    }
+
+private:
+    std::uint32_t seed_;
+};
+
+// A point on side `side` (top, right, bottom, left) of the case, `along`
+// (0..1) its length and `depth` in from its outside edge.
+Point near_rim(const Case& c, double along, double depth, int side) {
+    const double w = c.size, h = case_height(c);
+    switch (side) {
+        case 0: return {c.x + along * w, c.y + depth};
+        case 1: return {c.x + w - depth, c.y + along * h};
+        case 2: return {c.x + along * w, c.y + h - depth};
+        default: return {c.x + depth, c.y + along * h};
+    }
+}
+
+void draw_wear(cairo_t* cr, const Case& c) {
+    Scatter next(0x5eed1234u);
+    const Rgb bare = mix(c.metal, kScrewMetal, 0.75), shade = mix(c.metal, kCaseEdgeDark, 0.6);
+    // Chips along the rim, where the paint meets everything else first.
+    const int chips = int(70 * c.wear);
+    for (int i = 0; i < chips; ++i) {
+        const Point at = near_rim(c, next(), 0.8 + 3.5 * next() * next(), int(next() * 4));
+        const double rx = 0.5 + 1.3 * next(), ry = 0.4 + 0.8 * next(), turn = 180 * next();
+        cairo_save(cr);
+        cairo_translate(cr, at.x, at.y);
+        cairo_rotate(cr, turn * std::numbers::pi / 180);
+        cairo_scale(cr, rx, ry);
+        cairo_new_path(cr);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
+        cairo_restore(cr);
+        set_colour(cr, bare, 0.35 + 0.4 * next());
+        cairo_fill(cr);
+    }
+    // Fine scratches, some lighter (the paint scraped) and some darker (grime).
+    const int scratches = int(20 * c.wear);
+    cairo_save(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < scratches; ++i) {
+        const Point from{c.x + c.size * next(), c.y + case_height(c) * next()};
+        const double length = 3 + 9 * next(), turn = 360 * next();
+        const Point to = on_circle(from, length, turn);
+        const Point bend = on_circle({(from.x + to.x) / 2, (from.y + to.y) / 2}, length * 0.15, turn + 90);
+        cairo_new_path(cr);
+        cairo_move_to(cr, from.x, from.y);
+        cairo_curve_to(cr, bend.x, bend.y, bend.x, bend.y, to.x, to.y);
+        const bool light = next() < 0.6;
+        set_colour(cr, light ? bare : shade, light ? 0.3 : 0.35);
+        cairo_set_line_width(cr, 0.5 + 0.4 * next());
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+}
+
 }  // namespace
 
 double case_height(const Case& c) { return c.height > 0 ? c.height : c.size; }
@@ -43,6 +107,7 @@ void draw_case(cairo_t* cr, const Case& c) {
         cairo_set_source(cr, body);
         cairo_paint(cr);
         cairo_pattern_destroy(body);
+        if (c.wear > 0) draw_wear(cr, c);
 
         // The rim, `edge` wide inside the outline: lit along the top and
         // left, in shade along the bottom and right.

@@ -20,8 +20,11 @@ struct Case {
     Corners corners = Corners::rounded;
     Rgb metal = kCaseMetal;
     double edge = 1.5;    // width of the lit and shaded rim
+    double wear = 0;      // 0: fresh paint; up to 1: chipped and rubbed, the same every run
 };
 
+// With `wear`, the paint is worn where hands and tools meet it: chips of bare
+// metal along the rim and in the corners, fine scratches across the case.
 void draw_case(cairo_t* cr, const Case& c);
 
 // The case's height: `height`, or `size` for a square case.

@@ -21,5 +21,9 @@ inline constexpr Rgb kKnobFace{44, 44, 47};
 inline constexpr Rgb kLampRed{220, 40, 30};
 inline constexpr Rgb kLampGreen{60, 210, 70};
 inline constexpr Rgb kLampAmber{240, 170, 30};
+// The older instruments: cream scales, pale cream needles on dark grey hubs.
+inline constexpr Rgb kScaleCream{214, 206, 181};
+inline constexpr Rgb kNeedleCream{220, 219, 202};
+inline constexpr Rgb kHubGrey{72, 72, 76};
 
 }  // namespace vexmoor::art

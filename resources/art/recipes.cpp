@@ -9,7 +9,9 @@
     X(turn_indicator)          \
     X(attitude)                \
     X(landing_gear)            \
-    X(flaps)
+    X(flaps)                   \
+    X(altimeter)               \
+    X(airspeed)
 
 namespace vexmoor::art {
 

@@ -18,14 +18,14 @@ namespace fs = std::filesystem;
 
 const std::set<std::uint16_t> kTrueColour = {0x1140, 0x1150, 0x1510, 0x1610};
 
-// biClrUsed wherever an instrument fixes its colour count. The attitude,
-// turn and airspeed pictures state 256 colours, which takes precedence over
-// the range that writes 0 (both mean a 256-entry table).
+// biClrUsed wherever an instrument fixes its colour count. The attitude and
+// turn pictures state 256 colours; the range from 0x1200 to 0x1410 writes 0
+// (both mean a 256-entry table).
 std::optional<std::uint32_t> fixed_colours(std::uint16_t id) {
     static const std::map<std::uint16_t, std::uint32_t> stated = {
         {0x1000, 256}, {0x1010, 256}, {0x1011, 256}, {0x1020, 41},  {0x1100, 256},
-        {0x1111, 256}, {0x1121, 256}, {0x1130, 99},  {0x1131, 256}, {0x1300, 256},
-        {0x1310, 256}, {0x2100, 256}, {0x2110, 90},
+        {0x1111, 256}, {0x1121, 256}, {0x1130, 99},  {0x1131, 256}, {0x2100, 256},
+        {0x2110, 90},
     };
     if (const auto it = stated.find(id); it != stated.end()) return it->second;
     if (id >= 0x1200 && id <= 0x1410) return 0;
