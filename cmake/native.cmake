@@ -12,3 +12,4 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 add_subdirectory(resources/art)
 add_subdirectory(panel)
 add_subdirectory(tests/module)
+add_subdirectory(tests/panel)

@@ -9,3 +9,4 @@ set(VEXMOOR_WIN32_FLAGS -march=pentium4 -mfpmath=sse -msse2 -Wall -Wextra -Werro
 separate_arguments(VEXMOOR_PREFIX_MAP_LIST UNIX_COMMAND "${VEXMOOR_PREFIX_MAP}")
 
 add_subdirectory(module)
+add_subdirectory(tests/fixtures)

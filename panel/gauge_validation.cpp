@@ -91,7 +91,11 @@ private:
     void require_pointer(Address at, std::uint64_t length, const std::string& field, const std::string& what) const {
         if (at == 0) fail(field, "a pointer to " + what, "NULL");
         if (!inside(at, length)) {
-            fail(field, "a pointer to " + what + " inside the module image (" + image_range() + ")", hex(at));
+            std::string found = hex(at);
+            if (inside(at, 1)) {
+                found += ", " + std::to_string(rt_.base() + rt_.image_size() - at) + " bytes before the image ends";
+            }
+            fail(field, "a pointer to " + what + " inside the module image (" + image_range() + ")", found);
         }
     }
 
@@ -251,10 +255,6 @@ private:
             return;
         }
         if (count < 2) fail("table_count", "at least 2 entries with a table", std::to_string(count));
-        if (count > limits::kTableEntries) {
-            fail("table_count", "at most " + std::to_string(limits::kTableEntries) + " entries",
-                 std::to_string(count));
-        }
         require_pointer(table, std::uint64_t{count} * L::table_entry::kSize, "table",
                         std::to_string(count) + " table entries of 24 bytes");
 

@@ -17,7 +17,6 @@ inline constexpr std::uint32_t kListEntries = 64;      // entries of one element
 inline constexpr std::uint32_t kChainDepth = 64;       // lists nested below the root list
 inline constexpr std::uint32_t kElements = 1024;       // elements of one gauge
 inline constexpr std::uint32_t kFailureRecords = 64;   // records of one failure list
-inline constexpr std::uint32_t kTableEntries = 4096;   // entries of one needle table
 inline constexpr std::uint32_t kMouseRecords = 256;    // records of one mouse table
 }  // namespace limits
 
