@@ -98,8 +98,10 @@ struct GaugeRecord {
 // What an element shows. Angles are in degrees clockwise on the screen
 // (y down); directions are measured from straight up.
 struct ElementState {
-    bool visible = true;
-    double shown_value = 0;         // what the callback returned, or the variable
+    bool visible = true;            // false while a failure hides the element
+    // What the callback returned, or else the variable; for sliders and
+    // sprites, the y slot's value.
+    double shown_value = 0;
     // Needles: where the needle points, clockwise from straight up. The
     // bitmap, drawn pointing right, is turned by direction - 90 degrees
     // about its offset point, which sits on the element's position.
@@ -109,8 +111,10 @@ struct ElementState {
     double cumulative_degrees = 90;
     // Icons: the image shown, bitmap_id + image.
     std::uint32_t image = 0;
-    // Sliders and sprites: travel in gauge pixels (sliders) or card pixels
-    // along the card's own axes (sprites), and the sprite's turn.
+    // Sliders and sprites: travel in gauge pixels (sliders: the top-left
+    // corner lies at position + travel) or card pixels along the card's own
+    // axes, +y down the card (sprites), and the sprite's turn in degrees
+    // clockwise on the screen.
     double travel_x = 0;
     double travel_y = 0;
     double rotation_degrees = 0;

@@ -73,7 +73,10 @@ std::optional<double> NeedleScale::degrees_for(double value) const {
     if (laps == 0 || (laps == 1 && value == values_.back())) return within_table(value);
     // The same place on the table, laps whole scale lengths away.
     const double rest = value - laps * span;
-    return laps * 360.0 * static_cast<double>(turns_) + within_table(rest);
+    const double degrees = laps * 360.0 * static_cast<double>(turns_) + within_table(rest);
+    // So far out that whole turns can no longer be counted.
+    if (!std::isfinite(degrees) || std::isnan(rest)) return std::nullopt;
+    return degrees;
 }
 
 }  // namespace vexmoor::panel

@@ -52,7 +52,7 @@ public:
     // table, or, without a table, the bitmap as drawn (90).
     double start_degrees() const { return has_table() ? angles_.front() : 90.0; }
     // The cumulative angle for a value; none for a value that is not a
-    // number, or an infinite value on a periodic scale.
+    // number, or on a periodic scale for one too large to count its turns.
     std::optional<double> degrees_for(double value) const;
 
 private:

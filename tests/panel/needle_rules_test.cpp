@@ -106,9 +106,12 @@ TEST(NeedleRules, AValueThatIsNotANumberLeavesTheNeedleWhereItIs) {
         const double before = element_state(*panel, "Needles", needle.order).cumulative_degrees;
         EXPECT_EQ(show(*panel, needle, kNaN).cumulative_degrees, before);
     }
-    // Infinity has no place on a scale that repeats.
+    // Infinity has no place on a scale that repeats, nor has a value whose
+    // turns overflow.
     const double before = element_state(*panel, "Needles", kHalfTurns.order).cumulative_degrees;
     EXPECT_EQ(show(*panel, kHalfTurns, kInf).cumulative_degrees, before);
+    EXPECT_EQ(show(*panel, kHalfTurns, 1e308).cumulative_degrees, before);
+    EXPECT_EQ(element_state(*panel, "Needles", kHalfTurns.order).direction_degrees, 90);
 }
 
 // The host's angle field of each table entry holds its cumulative angle.
