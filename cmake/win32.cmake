@@ -10,3 +10,4 @@ separate_arguments(VEXMOOR_PREFIX_MAP_LIST UNIX_COMMAND "${VEXMOOR_PREFIX_MAP}")
 
 add_subdirectory(module)
 add_subdirectory(panel)
+add_subdirectory(tests/fixtures)

@@ -55,6 +55,7 @@ struct ElementRecord {
     Address callback = 0;  // needle, icon, or the sprite's y slot; 0: none
     // Needles.
     std::vector<TableEntry> table;
+    Address table_address = 0;  // the NonlinearityEntry array, 0: none
     std::int32_t max_step_degrees = 0;
     // Icons.
     std::uint32_t icon_count = 0;
@@ -77,9 +78,15 @@ struct MouseRecord {
     std::uint32_t event_id = 0;
 };
 
+// The seven routines of a gauge header, in header order.
+enum class GaugeRoutine : std::uint32_t { kQuery, kInstall, kInitialize, kUpdate, kGenerate, kDraw, kKill };
+inline constexpr std::size_t kGaugeRoutineCount = 7;
+
 struct GaugeRecord {
     Address header = 0;
+    std::uint32_t index = 0;  // place in the Linkage gauge list
     std::string name;
+    Address routines[kGaugeRoutineCount] = {};  // 0: none
     std::uint32_t default_width = 0;
     // Every element in drawing order: an element, then its children, depth
     // first; elements[0] is the first element of the root list.
@@ -91,16 +98,23 @@ struct GaugeRecord {
 // What an element shows. Angles are in degrees clockwise on the screen
 // (y down); directions are measured from straight up.
 struct ElementState {
-    bool visible = true;
-    double shown_value = 0;         // what the callback returned, or the variable
+    bool visible = true;            // false while a failure hides the element
+    // What the callback returned, or else the variable; for sliders and
+    // sprites, the y slot's value.
+    double shown_value = 0;
     // Needles: where the needle points, clockwise from straight up. The
     // bitmap, drawn pointing right, is turned by direction - 90 degrees
     // about its offset point, which sits on the element's position.
     double direction_degrees = 90;
+    // Needles: the same angle measured along the needle's scale, whole
+    // turns included (direction_degrees is this angle modulo 360).
+    double cumulative_degrees = 90;
     // Icons: the image shown, bitmap_id + image.
     std::uint32_t image = 0;
-    // Sliders and sprites: travel in gauge pixels (sliders) or card pixels
-    // along the card's own axes (sprites), and the sprite's turn.
+    // Sliders and sprites: travel in gauge pixels (sliders: the top-left
+    // corner lies at position + travel) or card pixels along the card's own
+    // axes, +y down the card (sprites), and the sprite's turn in degrees
+    // clockwise on the screen.
     double travel_x = 0;
     double travel_y = 0;
     double rotation_degrees = 0;
