@@ -6,9 +6,9 @@ NATIVE := $(BUILD)/native
 WIN32 := $(BUILD)/win32
 JOBS ?= 2
 
-.PHONY: all test deps native win32 clean
+.PHONY: all test deps native win32 preview clean
 
-all: win32
+all: preview
 
 deps:
 	@scripts/install-deps
@@ -23,6 +23,9 @@ win32: native
 	  -DVEXMOOR_ART_DIR=$(abspath $(NATIVE))/art \
 	  -DVEXMOOR_OUTPUT_DIR=$(abspath $(BUILD)) >/dev/null
 	@cmake --build $(WIN32) -j $(JOBS)
+
+preview: win32
+	@scripts/previews $(BUILD)/vexpanel $(BUILD)/vexmoor.gau $(BUILD)/preview
 
 test: all
 	cd $(NATIVE) && ctest --output-on-failure
