@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -9,6 +10,7 @@ namespace vexmoor::panel {
 namespace {
 
 constexpr std::uint32_t kMaxImageSize = 64u << 20;
+constexpr std::uintmax_t kMaxFileSize = 256u << 20;
 constexpr std::uint16_t kMachineI386 = 0x14C;
 constexpr std::uint16_t kOptionalMagicPe32 = 0x10B;
 constexpr std::uint32_t kMaxNameLength = 4096;
@@ -31,9 +33,25 @@ std::string hex(std::uint32_t v) {
 void PeImage::fail(const std::string& what) const { throw Error(file_name_ + ": " + what); }
 
 PeImage PeImage::read_file(const std::string& path) {
+    // Only a regular file of plausible size is read: a device or pipe might
+    // never end.
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) throw Error(path + ": a directory, not a module file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        throw Error(path + ": not a regular file");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) throw Error(path + ": cannot open the file");
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec && size > kMaxFileSize) {
+        throw Error(path + ": " + std::to_string(size) + " bytes, larger than any module");
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception& e) {
+        throw Error(path + ": cannot read the file (" + e.what() + ")");
+    }
     if (in.bad()) throw Error(path + ": cannot read the file");
     return parse(std::move(bytes), path);
 }

@@ -1,6 +1,8 @@
 #include "commands.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "inspect.h"
 #include "panel/format.h"
@@ -21,21 +23,48 @@ void apply_state(Panel& p, const Options& o) {
     for (std::int32_t key : o.failures) p.simulation().set_failure(key);
 }
 
-panel::RgbaImage picture_of(Panel& p, const panel::GaugeRecord& gauge, const Options& o) {
-    if (o.updates) {
-        p.update(gauge.name, *o.updates);
-    } else {
-        p.update_until_settled(gauge.name);
+// Runs f; an Error from updating or drawing a gauge that does not name the
+// module file gets it in front.
+template <typename F>
+auto naming_module(Panel& p, F&& f) {
+    const std::string& module = p.runtime().image().file_name();
+    try {
+        return f();
+    } catch (const panel::Error& e) {
+        if (std::string_view(e.what()).find(module) != std::string_view::npos) throw;
+        throw panel::Error(module + ": " + e.what());
     }
-    const panel::GaugeBitmaps bitmaps = panel::load_gauge_bitmaps(p.runtime().image(), gauge);
-    return panel::render_gauge(gauge, p.states(gauge.name), bitmaps);
 }
 
+panel::RgbaImage picture_of(Panel& p, const panel::GaugeRecord& gauge, const Options& o) {
+    return naming_module(p, [&] {
+        if (o.updates) {
+            p.update(gauge.name, *o.updates);
+        } else {
+            p.update_until_settled(gauge.name);
+        }
+        const panel::GaugeBitmaps bitmaps = panel::load_gauge_bitmaps(p.runtime().image(), gauge);
+        return panel::render_gauge(gauge, p.states(gauge.name), bitmaps);
+    });
+}
+
+// A gauge is the size of its background, the first element of its root list.
 int list(Panel& p, std::ostream& out) {
     for (const panel::GaugeRecord& gauge : p.gauges()) {
-        const panel::GaugeBitmaps bitmaps = panel::load_gauge_bitmaps(p.runtime().image(), gauge);
-        const panel::RgbaImage picture = panel::render_gauge(gauge, p.states(gauge.name), bitmaps);
-        out << gauge.name << " " << picture.width << "x" << picture.height << "\n";
+        out << gauge.name << " ";
+        if (gauge.roots.empty() || gauge.roots.front() >= gauge.elements.size()) {
+            out << gauge.default_width << "x? (no elements)\n";
+            continue;
+        }
+        const panel::ElementRecord& background = gauge.elements[gauge.roots.front()];
+        const std::optional<panel::Bitmap> face = panel::find_bitmap(
+            p.runtime().image(), background.bitmap_id, gauge.name, panel::element_label(background));
+        if (!face) {
+            out << gauge.default_width << "x? (background bitmap " << panel::bitmap_id_text(background.bitmap_id)
+                << " missing)\n";
+            continue;
+        }
+        out << face->width << "x" << face->height << "\n";
     }
     return 0;
 }

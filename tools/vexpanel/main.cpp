@@ -1,8 +1,8 @@
 // vexpanel: the reference panel host as a command. See `vexpanel --help`.
+#include <exception>
 #include <iostream>
 
 #include "commands.h"
-#include "panel/error.h"
 
 int main(int argc, char** argv) {
     using namespace vexmoor::vexpanel;
@@ -20,11 +20,12 @@ int main(int argc, char** argv) {
     }
     try {
         return run(options, std::cout);
-    } catch (const vexmoor::panel::Error& e) {
+    } catch (const std::exception& e) {
+        // panel::Error names the file, gauge or argument at fault.
         std::cerr << "vexpanel: " << e.what() << "\n";
         return 1;
-    } catch (const std::exception& e) {
-        std::cerr << "vexpanel: " << e.what() << "\n";
+    } catch (...) {
+        std::cerr << "vexpanel: " << options.command << " on " << options.module << " failed for an unknown reason\n";
         return 1;
     }
 }

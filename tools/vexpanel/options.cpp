@@ -108,6 +108,7 @@ Options parse_options(const std::vector<std::string>& args) {
     if (positional.size() < want_min) fail(o.command + ": missing arguments");
     if (positional.size() > want_max) fail(o.command + ": unexpected argument '" + positional[want_max] + "'");
     o.module = positional[0];
+    if (o.module.empty()) fail(o.command + ": MODULE is an empty path");
     if (positional.size() > 1) o.gauge = positional[1];
     if (o.command == "click") {
         o.x = number<std::int32_t>(positional[2], "X");
