@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "inspect.h"
+#include "records_text.h"
 #include "panel/format.h"
 #include "panel/gauge_bitmaps.h"
 #include "panel/mouse_hit.h"

@@ -1,4 +1,4 @@
-#include "inspect.h"
+#include "records_text.h"
 
 #include "panel/format.h"
 
