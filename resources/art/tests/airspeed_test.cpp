@@ -21,30 +21,12 @@ const std::vector<TablePoint> kTable = {{0, 66, 5},     {50, 94, 13},   {100, 10
 Reading reading(double mph) { return read_table(kPivotX, kPivotY, kTable, mph); }
 
 TEST(Airspeed, BothBitmapsAreEightBitsWithAFullTable) {
-    const struct {
-        std::uint16_t id;
-        int width, height;
-    } cases[] = {{0x1300, 133, 131}, {0x1310, 88, 13}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(hex_id(c.id));
-        const Bitmap b = written_bitmap(c.id);
-        EXPECT_EQ(b.width, c.width);
-        EXPECT_EQ(b.height, c.height);
-        EXPECT_EQ(b.bits, 8);
-        EXPECT_EQ(b.clr_used, 0u) << "0 stands for a table of 256 entries";
-        EXPECT_EQ(b.table.size(), 256u);
-    }
+    expect_eight_bits_with_full_tables({{0x1300, 133, 131}, {0x1310, 88, 13}});
 }
 
 TEST(Airspeed, DialIsUndrawnOnlyOutsideItsBevelledCase) {
     const Bitmap dial = written_bitmap(0x1300);
-    int black_pixels = 0;
-    for (int y = 0; y < dial.height; ++y)
-        for (int x = 0; x < dial.width; ++x) {
-            const bool black = undrawn(dial.colour(x, y));
-            black_pixels += black;
-            EXPECT_EQ(black, outside_bevelled(x, y, 133, 131, 8.5)) << x << "," << y;
-        }
+    const int black_pixels = expect_undrawn_only_beyond_bevels(dial, 8.5);
     EXPECT_EQ(black_pixels, 4 * 36) << "36 pixels beyond each corner's bevel";
 }
 

@@ -23,30 +23,12 @@ const std::vector<TablePoint> kTable = {{0, 66, 6},    {1, 100, 18}, {2, 121, 46
 Reading reading(double numeral) { return read_table(kPivotX, kPivotY, kTable, numeral); }
 
 TEST(Altimeter, EveryBitmapIsEightBitsWithAFullTable) {
-    const struct {
-        std::uint16_t id;
-        int width, height;
-    } cases[] = {{0x1200, 133, 131}, {0x1210, 81, 13}, {0x1220, 51, 17}, {0x1230, 31, 13}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(hex_id(c.id));
-        const Bitmap b = written_bitmap(c.id);
-        EXPECT_EQ(b.width, c.width);
-        EXPECT_EQ(b.height, c.height);
-        EXPECT_EQ(b.bits, 8);
-        EXPECT_EQ(b.clr_used, 0u) << "0 stands for a table of 256 entries";
-        EXPECT_EQ(b.table.size(), 256u);
-    }
+    expect_eight_bits_with_full_tables({{0x1200, 133, 131}, {0x1210, 81, 13}, {0x1220, 51, 17}, {0x1230, 31, 13}});
 }
 
 TEST(Altimeter, DialIsUndrawnOnlyOutsideItsBevelledCase) {
     const Bitmap dial = written_bitmap(0x1200);
-    int black_pixels = 0;
-    for (int y = 0; y < dial.height; ++y)
-        for (int x = 0; x < dial.width; ++x) {
-            const bool black = undrawn(dial.colour(x, y));
-            black_pixels += black;
-            EXPECT_EQ(black, outside_bevelled(x, y, 133, 131, 8.5)) << x << "," << y;
-        }
+    const int black_pixels = expect_undrawn_only_beyond_bevels(dial, 8.5);
     // Each corner's bevel, 8.5 pixels along both edges, leaves the 36
     // pixels whose middles lie beyond it.
     EXPECT_EQ(black_pixels, 4 * 36);

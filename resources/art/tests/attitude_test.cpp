@@ -7,6 +7,7 @@
 #include <set>
 
 #include "dib.h"
+#include "instrument_facts.h"
 #include "kit_geometry.h"
 #include "output.h"
 #include "pixel_facts.h"
@@ -59,18 +60,7 @@ TEST(Attitude, CompanionsAreCopiesOfTheBezel) {
 
 TEST(Attitude, BezelUndrawnOnlyOutsideItsRoundedCorners) {
     const Bitmap bezel = written_bitmap(0x1100);
-    int undrawn = 0;
-    for (int y = 0; y < bezel.height; ++y)
-        for (int x = 0; x < bezel.width; ++x) {
-            const bool black = bezel.colour(x, y) == kUndrawn;
-            undrawn += black;
-            const double out = outside_rounded(x + 0.5, y + 0.5, 133, 133, 11);
-            if (out < -0.75) {
-                EXPECT_FALSE(black) << "on the bezel at " << x << "," << y;
-            } else if (out > 0.75) {
-                EXPECT_TRUE(black) << "outside the bezel at " << x << "," << y;
-            }
-        }
+    const int undrawn = expect_undrawn_only_outside_rounded_corners(bezel, 11);
     EXPECT_EQ(undrawn, 100) << "what corners rounded to a radius of 11 pixels leave";
 }
 

@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <numbers>
 
+#include "pixel_facts.h"
+#include "recipe.h"
+#include "written_files.h"
 
 namespace vexmoor::art::test {
 
@@ -86,6 +89,45 @@ void expect_shape(const Bitmap& bitmap, const std::vector<Piece>& solid, const s
                 EXPECT_TRUE(black) << name << ": drawn outside the needle at " << x << "," << y;
             }
         }
+    }
+}
+
+int expect_undrawn_only_beyond_bevels(const Bitmap& dial, double leg) {
+    int black_pixels = 0;
+    for (int y = 0; y < dial.height; ++y)
+        for (int x = 0; x < dial.width; ++x) {
+            const bool black = undrawn(dial.colour(x, y));
+            black_pixels += black;
+            EXPECT_EQ(black, outside_bevelled(x, y, dial.width, dial.height, leg)) << x << "," << y;
+        }
+    return black_pixels;
+}
+
+int expect_undrawn_only_outside_rounded_corners(const Bitmap& picture, double radius) {
+    int black_pixels = 0;
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x) {
+            const bool black = undrawn(picture.colour(x, y));
+            black_pixels += black;
+            const double out = outside_rounded(x + 0.5, y + 0.5, picture.width, picture.height, radius);
+            if (out < -0.75) {
+                EXPECT_FALSE(black) << "on the case at " << x << "," << y;
+            } else if (out > 0.75) {
+                EXPECT_TRUE(black) << "outside the case at " << x << "," << y;
+            }
+        }
+    return black_pixels;
+}
+
+void expect_eight_bits_with_full_tables(std::initializer_list<FullTableBitmap> bitmaps) {
+    for (const FullTableBitmap& want : bitmaps) {
+        SCOPED_TRACE(hex_id(want.id));
+        const Bitmap b = written_bitmap(want.id);
+        EXPECT_EQ(b.width, want.width);
+        EXPECT_EQ(b.height, want.height);
+        EXPECT_EQ(b.bits, 8);
+        EXPECT_EQ(b.clr_used, 0u) << "0 stands for a table of 256 entries";
+        EXPECT_EQ(b.table.size(), 256u);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,18 @@ bool bright_near(const Bitmap& bitmap, Pixel p);
 // Whether the middle of pixel (x, y) lies outside a width x height case
 // whose corners are cut off by bevels `leg` pixels along each edge.
 bool outside_bevelled(int x, int y, int width, int height, double leg);
+
+// Checks that a dial is pure black exactly where pixel middles lie beyond
+// its case's bevels, and returns how many such pixels it has.
+int expect_undrawn_only_beyond_bevels(const Bitmap& dial, double leg);
+
+// Checks that each bitmap is 8 bits with a colour table of 256 entries,
+// written as a count of 0, and of the size given.
+struct FullTableBitmap {
+    std::uint16_t id;
+    int width, height;
+};
+void expect_eight_bits_with_full_tables(std::initializer_list<FullTableBitmap> bitmaps);
 
 // Pieces of a needle in pixel terms: a disc about a pixel's middle, or a
 // box of whole columns and rows.

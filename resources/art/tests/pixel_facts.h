@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bitmap.h"
 #include "image.h"
 
 namespace vexmoor::art::test {
@@ -26,5 +27,10 @@ inline double outside_rounded(double x, double y, double width, double height, d
     const double out = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
     return out + std::min(std::max(qx, qy), 0.0) - radius;
 }
+
+// Checks that a case with corners rounded to `radius` is pure black only
+// outside its outline (pixels whose middles lie within 0.75 of the outline
+// may go either way), and returns how many pure black pixels it has.
+int expect_undrawn_only_outside_rounded_corners(const Bitmap& picture, double radius);
 
 }  // namespace vexmoor::art::test

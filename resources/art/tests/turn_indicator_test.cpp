@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "instrument_facts.h"
 #include "kit_geometry.h"
 #include "pixel_facts.h"
 #include "recipe.h"
@@ -52,18 +53,7 @@ TEST(TurnIndicator, SizesAndColourTables) {
 
 TEST(TurnIndicator, DialUndrawnOnlyOutsideThePlatesRoundedCorners) {
     const Bitmap dial = written_bitmap(0x1000);
-    int undrawn = 0;
-    for (int y = 0; y < dial.height; ++y)
-        for (int x = 0; x < dial.width; ++x) {
-            const bool black = dial.colour(x, y) == kUndrawn;
-            undrawn += black;
-            const double out = outside_rounded(x + 0.5, y + 0.5, 133, 130, 38);
-            if (out < -0.75) {
-                EXPECT_FALSE(black) << "on the plate at " << x << "," << y;
-            } else if (out > 0.75) {
-                EXPECT_TRUE(black) << "outside the plate at " << x << "," << y;
-            }
-        }
+    const int undrawn = expect_undrawn_only_outside_rounded_corners(dial, 38);
     // What corners rounded to a radius of 38 pixels leave.
     EXPECT_EQ(undrawn, 1228);
 }
