@@ -92,6 +92,19 @@ void index_marks(cairo_t* cr) {
     index_mark(cr, {.left = 82, .right = 91, .top = 17, .shoulder = 21, .bottom = 27, .point = 85.3});
 }
 
+// A small round boss lit from the upper left: light at a point `shift`
+// up and left of its centre, dark at its rim.
+void lit_disc(cairo_t* cr, Point c, double radius, double shift, Rgb light, Rgb dark) {
+    cairo_new_path(cr);
+    cairo_arc(cr, c.x, c.y, radius, 0, kPi2);
+    cairo_pattern_t* dome = cairo_pattern_create_radial(c.x - shift, c.y - shift, 0, c.x, c.y, radius);
+    add_stop(dome, 0, light);
+    add_stop(dome, 1, dark);
+    cairo_set_source(cr, dome);
+    cairo_fill(cr);
+    cairo_pattern_destroy(dome);
+}
+
 void housing(cairo_t* cr) {
     paint_within(
         cr, [&] { arched_band(cr, kHousingInner, kHousingOuter, kHousingSpread, kHousingSpread); },
@@ -119,15 +132,8 @@ void housing(cairo_t* cr) {
         });
     // Two rivets hold it to the tube's bracket.
     for (double a : {180 - kHousingSpread + 3.2, 180 + kHousingSpread - 3.2}) {
-        const Point r = on_circle(kBallPivot, (kHousingInner + kHousingOuter) / 2, a);
-        cairo_new_path(cr);
-        cairo_arc(cr, r.x, r.y, 1.6, 0, kPi2);
-        cairo_pattern_t* head = cairo_pattern_create_radial(r.x - 0.5, r.y - 0.5, 0, r.x, r.y, 1.6);
-        add_stop(head, 0, Rgb{120, 120, 124});
-        add_stop(head, 1, Rgb{40, 40, 44});
-        cairo_set_source(cr, head);
-        cairo_fill(cr);
-        cairo_pattern_destroy(head);
+        lit_disc(cr, on_circle(kBallPivot, (kHousingInner + kHousingOuter) / 2, a), 1.6, 0.5, Rgb{120, 120, 124},
+                 Rgb{40, 40, 44});
     }
 }
 
@@ -169,14 +175,7 @@ void dial_screws(cairo_t* cr) {
 }
 
 void hub(cairo_t* cr, Canvas& canvas) {
-    cairo_new_path(cr);
-    cairo_arc(cr, kHub.x, kHub.y, 4.2, 0, kPi2);
-    cairo_pattern_t* boss = cairo_pattern_create_radial(kHub.x - 1.5, kHub.y - 1.5, 0, kHub.x, kHub.y, 4.2);
-    add_stop(boss, 0, Rgb{96, 96, 100});
-    add_stop(boss, 1, Rgb{24, 24, 26});
-    cairo_set_source(cr, boss);
-    cairo_fill(cr);
-    cairo_pattern_destroy(boss);
+    lit_disc(cr, kHub, 4.2, 1.5, Rgb{96, 96, 100}, Rgb{24, 24, 26});
     // The light dot the needle turns about.
     canvas.fill(66, 96, 2, 2, kCream);
 }
